@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "QVSampler.h"
+#include "QVInstrument.h"
 
 namespace
 {
@@ -91,7 +91,7 @@ void ScrapePerformance::positionEvent (int value) noexcept
     }
 }
 
-void ScrapePerformance::run (QVSampler& sampler, int numSamples) noexcept
+void ScrapePerformance::run (QVInstrument& target, int numSamples) noexcept
 {
     numSamples = std::clamp (numSamples, 0, maxBlockSize);
 
@@ -123,7 +123,7 @@ void ScrapePerformance::run (QVSampler& sampler, int numSamples) noexcept
         if ((before != after || noteStarted) && (held > 0 || holdNote))
         {
             const auto instrument = 1 + (int) ((float) numPressures * pressure);
-            sampler.triggerClick (instrument, after + 1, i);
+            target.triggerClick (instrument, after + 1, i);
             noteStarted = false;
         }
 

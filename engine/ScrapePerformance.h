@@ -8,7 +8,7 @@
 
 #include "LinearRamp.h"
 
-class QVSampler;
+class QVInstrument;
 
 // Turns the player's MIDI into ridge clicks. The modulation wheel (controller 1) is the stick's
 // position along the ridges; every ridge it passes plays one click, with a pressure taken from the
@@ -29,8 +29,8 @@ public:
     // per-sample arrays; events outside that range are dropped. numSamples is at most maxBlockSize.
     void scanEvents (const juce::MidiBuffer& midi, int firstSample, int numSamples) noexcept;
 
-    // Runs the trigger loop over the scanned samples and starts the clicks on the sampler.
-    void run (QVSampler& sampler, int numSamples) noexcept;
+    // Runs the trigger loop over the scanned samples and starts their clicks on the instrument.
+    void run (QVInstrument& instrument, int numSamples) noexcept;
 
     // Published for the editor, which reads them on the message thread.
     bool isHoldNoteOn() const noexcept { return holdNoteShared.load (std::memory_order_relaxed); }
