@@ -1,6 +1,7 @@
 #include "TavrelAudioProcessor.h"
 
 #include "StateFormat.h"
+#include "editor/TavrelAudioProcessorEditor.h"
 
 TavrelAudioProcessor::TavrelAudioProcessor()
     : AudioProcessor (BusesProperties().withOutput ("Output", juce::AudioChannelSet::stereo(), true))
@@ -33,7 +34,7 @@ bool TavrelAudioProcessor::acceptsMidi() const { return true; }
 bool TavrelAudioProcessor::producesMidi() const { return false; }
 bool TavrelAudioProcessor::isMidiEffect() const { return false; }
 
-juce::AudioProcessorEditor* TavrelAudioProcessor::createEditor() { return new juce::GenericAudioProcessorEditor (*this); }
+juce::AudioProcessorEditor* TavrelAudioProcessor::createEditor() { return new TavrelAudioProcessorEditor (*this); }
 bool TavrelAudioProcessor::hasEditor() const { return true; }
 
 int TavrelAudioProcessor::getNumPrograms() { return 1; }
