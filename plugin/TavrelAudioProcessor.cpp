@@ -1,11 +1,17 @@
 #include "TavrelAudioProcessor.h"
 
+#include "BinaryData.h"
 #include "StateFormat.h"
 #include "editor/TavrelAudioProcessorEditor.h"
 
 TavrelAudioProcessor::TavrelAudioProcessor()
-    : AudioProcessor (BusesProperties().withOutput ("Output", juce::AudioChannelSet::stereo(), true))
+    : AudioProcessor (BusesProperties().withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      archive (BinaryData::samples_zmub, (size_t) BinaryData::samples_zmubSize),
+      room (BinaryData::room_wav, (size_t) BinaryData::room_wavSize),
+      spareChannels ((size_t) maxSliceSize * 2, 0.0f)
 {
+    loadClickBank (archive, sampler, bankGeometry);
+
     for (const auto& info : kParameterInfo)
     {
         addParameter (new juce::AudioParameterFloat (juce::ParameterID { juce::String (info.index), 1 },
@@ -19,14 +25,64 @@ TavrelAudioProcessor::~TavrelAudioProcessor() = default;
 
 const juce::String TavrelAudioProcessor::getName() const { return "Wexla"; }
 
-void TavrelAudioProcessor::prepareToPlay (double, int) {}
+void TavrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+{
+    room.prepare (sampleRate, juce::jlimit (1, maxSliceSize, samplesPerBlock),
+                  getParameterValue (outputLevelParameter), getParameterValue (roomLevelParameter));
+    performance.prepare();
+    sampler.setSampleRate ((float) sampleRate);
+    sampler.stopAllVoices();
+    compressor.prepare ((float) sampleRate);
+}
 
 void TavrelAudioProcessor::releaseResources() {}
 
-void TavrelAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+void TavrelAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
 {
     juce::ScopedNoDenormals noDenormals;
+
+    const auto numSamples = buffer.getNumSamples();
     buffer.clear();
+
+    // Long blocks run as consecutive slices; a block of 0 samples still reads the parameters.
+    for (int start = 0; start < numSamples || start == 0; start += maxSliceSize)
+    {
+        const auto length = juce::jmin (maxSliceSize, numSamples - start);
+        auto* left = buffer.getNumChannels() > 0 ? buffer.getWritePointer (0, start) : spareChannels.data();
+        auto* right = buffer.getNumChannels() > 1 ? buffer.getWritePointer (1, start) : spareChannels.data() + maxSliceSize;
+        processSlice (left, right, midi, start, length);
+
+        if (numSamples == 0)
+            break;
+    }
+}
+
+void TavrelAudioProcessor::processSlice (float* left, float* right, juce::MidiBuffer& midi, int firstSample, int numSamples) noexcept
+{
+    room.setBlockParameters (numSamples, getParameterValue (outputLevelParameter), getParameterValue (roomLevelParameter));
+    compressor.setCompression (getParameterValue (compressionParameter));
+    performance.setHoldNote (getParameterValue (holdNoteParameter) > 0.5f);
+
+    performance.scanEvents (midi, firstSample, numSamples);
+    performance.run (sampler, numSamples);
+
+    sampler.renderBlock (numSamples);
+    sampler.removeFinishedVoices();
+
+    // The room is fed the uncompressed mix; the dry path is compressed in the output channels.
+    const auto* mix = sampler.getMixBuffer();
+    auto* roomLeft = room.getRoomBuffer (0);
+    auto* roomRight = room.getRoomBuffer (1);
+    for (int i = 0; i < numSamples; ++i)
+    {
+        left[i] = roomLeft[i] = mix[2 * i];
+        right[i] = roomRight[i] = mix[2 * i + 1];
+    }
+
+    for (int i = 0; i < numSamples; ++i)
+        compressor.processSample (left[i], right[i]);
+
+    room.process (left, right, numSamples);
 }
 
 double TavrelAudioProcessor::getTailLengthSeconds() const { return 0.0; }

@@ -4,6 +4,12 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include "../content/ClickBankLoader.h"
+#include "../content/QVArchive.h"
+#include "../engine/QVSampler.h"
+#include "../engine/ScrapePerformance.h"
+#include "../effects/DolmProcessor.h"
+#include "../effects/RoomStage.h"
 #include "ParameterInfo.h"
 
 // The plug-in instance the host creates: identity, buses, the four parameters, the saved state,
@@ -46,15 +52,29 @@ public:
     float getParameterValue (int index) const;
 
     // Read by the editor on the message thread; written by the audio thread once per block.
-    bool isHoldNoteOn() const noexcept { return holdNoteShared.load (std::memory_order_relaxed); }
-    int getHeldNotes() const noexcept { return heldNotesShared.load (std::memory_order_relaxed); }
+    bool isHoldNoteOn() const noexcept { return performance.isHoldNoteOn(); }
+    int getHeldNotes() const noexcept { return performance.getHeldNotes(); }
     // The stick position the wheel last asked for (the target of the position ramp), 0 to just below 1.
-    float getPositionTarget() const noexcept { return positionTargetShared.load (std::memory_order_relaxed); }
+    float getPositionTarget() const noexcept { return performance.getPositionTarget(); }
+
+    // Blocks are processed in slices of at most this many samples, the size of the engine's buffers.
+    static constexpr int maxSliceSize = ScrapePerformance::maxBlockSize;
+
+    QVSampler sampler;
+    QVArchive archive;
+    const ClickBankGeometry bankGeometry;
+    const int numSticks = bankGeometry.numSticks;
+    const int numClicks = bankGeometry.numClicks;
+    const int numPressures = bankGeometry.numPressures;
+    ScrapePerformance performance { numPressures, numClicks };
+    DolmProcessor compressor;
+    RoomStage room;
 
 private:
-    std::atomic<bool> holdNoteShared { false };
-    std::atomic<int> heldNotesShared { 0 };
-    std::atomic<float> positionTargetShared { 0.0f };
+    void processSlice (float* left, float* right, juce::MidiBuffer& midi, int firstSample, int numSamples) noexcept;
+
+    // Stands in for output channels a host did not provide, so the engine always renders stereo.
+    std::vector<float> spareChannels;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TavrelAudioProcessor)
 };
