@@ -14,6 +14,11 @@ public:
     // Samples per channel of the room buffers: the longest block process() accepts.
     static constexpr int roomBufferSize = 10000;
 
+    // The convolution partitions the response non-uniformly: a head of this many samples at the host's
+    // block size, the rest in partitions of this size. Still zero latency, several times cheaper than
+    // uniform partitions at small blocks (BM_RoomStage), and the same result to float rounding.
+    static constexpr int convolutionHeadSize = 2048;
+
     // Queues the load of a stereo WAV response; the bytes must outlive this object.
     RoomStage (const void* impulseResponseWav, size_t numBytes);
 
@@ -32,7 +37,7 @@ public:
     const LinearRamp& getRoomGain() const noexcept { return roomGain; }
 
 private:
-    juce::dsp::Convolution convolution;
+    juce::dsp::Convolution convolution { juce::dsp::Convolution::NonUniform { convolutionHeadSize } };
     juce::AudioBuffer<float> roomBuffers { 2, roomBufferSize };
     LinearRamp outputGain, roomGain;
     int convolutionBlockSize = 0; // 0 until prepared

@@ -32,12 +32,12 @@ struct Stereo
 // A room stage with its response and output buffers. The loader normalises a unit impulse to 0.125.
 struct RoomRig
 {
-    static constexpr double rate = 44100.0;
     static constexpr float normalisedUnit = 0.125f;
 
     juce::MemoryBlock response;
     RoomStage stage;
     int maxBlockSize;
+    double rate = 44100.0;
 
     explicit RoomRig (juce::MemoryBlock wav, int maxBlock = 256)
         : response (std::move (wav)), stage (response.getData(), response.getSize()), maxBlockSize (maxBlock)
@@ -296,5 +296,57 @@ TEST (RoomStageTest, ProcessingAllocatesNothing)
         rig.stage.process (left.data(), right.data(), numSamples);
     }
     EXPECT_EQ (scope.count(), 0u);
+}
+} // namespace
+
+namespace
+{
+TEST (RoomStageTest, ConvolvesLikeTheUniformlyPartitionedConvolution)
+{
+    const auto response = ImpulseResponseWav::decayingNoise (20384, 44100);
+    constexpr int length = 48000;
+    const auto input = noise (10);
+
+    for (const auto rate : { 44100.0, 48000.0 })
+    {
+        for (const auto blockSize : { 32, 100, 1024 })
+        {
+            RoomRig rig (response, blockSize);
+            rig.rate = rate;
+            ASSERT_TRUE (rig.prepareWithLoadedResponse (0.5f, 0.25f));
+
+            juce::dsp::Convolution uniform;
+            uniform.loadImpulseResponse (response.getData(), response.getSize(), juce::dsp::Convolution::Stereo::yes,
+                                         juce::dsp::Convolution::Trim::no, 0, juce::dsp::Convolution::Normalise::yes);
+            // Preparing carries out a queued load at once.
+            uniform.prepare ({ rate, (juce::uint32) blockSize, 2 });
+            uniform.reset();
+
+            juce::AudioBuffer<float> expected (2, blockSize);
+            float peak = 0.0f, maxError = 0.0f;
+
+            for (int start = 0; start < length; start += blockSize)
+            {
+                const auto blockInput = [&] (int n, int c) { return input (start + n, c); };
+                const auto out = rig.process (blockSize, 0.5f, 0.25f, silence, blockInput);
+
+                for (int channel = 0; channel < 2; ++channel)
+                    for (int n = 0; n < blockSize; ++n)
+                        expected.setSample (channel, n, blockInput (n, channel));
+                juce::dsp::AudioBlock<float> block (expected);
+                uniform.process (juce::dsp::ProcessContextReplacing<float> (block));
+
+                for (int n = 0; n < blockSize; ++n)
+                {
+                    peak = std::max (peak, std::abs (expected.getSample (0, n)));
+                    maxError = std::max ({ maxError, std::abs (out.left[(size_t) n] - expected.getSample (0, n)),
+                                           std::abs (out.right[(size_t) n] - expected.getSample (1, n)) });
+                }
+            }
+
+            ASSERT_GT (peak, 0.01f);
+            EXPECT_LT (maxError, 1.0e-5f * peak) << rate << " Hz, blocks of " << blockSize;
+        }
+    }
 }
 } // namespace
