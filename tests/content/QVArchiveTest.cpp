@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <BinaryData.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "content/GuardedBytes.h"
 #include "content/QVArchive.h"
+#include "engine/ClickStreamDecoder.h"
 #include "tools/clickgen/ArchiveWriter.h"
 
 namespace
@@ -190,4 +196,136 @@ TEST (QVArchive, AStoredNameWithoutItsTerminatorMatchesNothing)
     const std::string overlong (64, 'n');
     EXPECT_FALSE (isFound (damaged, overlong.c_str()));
     EXPECT_FALSE (isFound (damaged, longest.c_str()));
+}
+
+//==============================================================================
+// The archive that ships inside the plug-in.
+
+namespace
+{
+    const uint8_t* shippedBytes() { return reinterpret_cast<const uint8_t*> (BinaryData::samples_zmub); }
+
+    QVArchive shippedArchive()
+    {
+        return QVArchive (shippedBytes(), (size_t) BinaryData::samples_zmubSize);
+    }
+
+    uint32_t readU32 (const uint8_t* p)
+    {
+        return (uint32_t) p[0] | ((uint32_t) p[1] << 8) | ((uint32_t) p[2] << 16) | ((uint32_t) p[3] << 24);
+    }
+
+    // The name the bank loader builds for stick, pressure and click number (all counted from 1).
+    std::string bankName (int stick, int pressure, int click)
+    {
+        char name[64];
+        std::snprintf (name, sizeof (name), "wexla_stick%d_pressure%d_%02d.tsq", stick, pressure, click);
+        return name;
+    }
+}
+
+TEST (ShippedArchive, FindsTheFirstAndLastClicks)
+{
+    const auto archive = shippedArchive();
+
+    for (const char* name : { "wexla_stick1_pressure1_01.tsq", "wexla_stick3_pressure6_36.tsq" })
+    {
+        SCOPED_TRACE (name);
+        const uint8_t* data = nullptr;
+        uint32_t size = 0;
+        ASSERT_TRUE (archive.findEntry (name, data, size));
+        EXPECT_EQ (0, std::memcmp (data, "yplo", 4));
+        EXPECT_EQ (readU32 (data + 4) + 16, size);
+    }
+}
+
+TEST (ShippedArchive, DoesNotFindNamesOutsideTheBank)
+{
+    const auto archive = shippedArchive();
+
+    for (const char* name : { "wexla_stick1_pressure1_1.tsq", "wexla_stick1_pressure1_00.tsq", "wexla_stick1_pressure1_37.tsq",
+                              "wexla_stick4_pressure1_01.tsq", "wexla_stick0_pressure1_01.tsq", "wexla_stick1_pressure7_01.tsq",
+                              "wexla_stick1_pressure1_01.tsq2", "wexla_stick1_pressure1_01.ts", "WEXLA_stick1_pressure1_01.tsq" })
+        EXPECT_FALSE (isFound (archive, name)) << name;
+}
+
+TEST (ShippedArchive, HoldsEveryClickOnceWithItsHeader)
+{
+    const auto* bytes = shippedBytes();
+    const auto archive = shippedArchive();
+    ASSERT_EQ (648u, archive.getNumEntries());
+    EXPECT_EQ (0, std::memcmp (bytes, "zmub", 4));
+    EXPECT_EQ (648u, readU32 (bytes + 4));
+    for (int i = 8; i < 32; ++i)
+        EXPECT_EQ (0, bytes[i]) << "reserved byte " << i;
+
+    std::set<std::string> stored;
+    for (uint32_t row = 0; row < 648; ++row)
+    {
+        const auto* field = reinterpret_cast<const char*> (bytes + 32 + 64 * row);
+        EXPECT_EQ (29u, strnlen (field, 64)) << "row " << row;
+        stored.insert (std::string (field, strnlen (field, 64)));
+    }
+
+    std::set<std::string> expected;
+    for (int s = 1; s <= 3; ++s)
+        for (int p = 1; p <= 6; ++p)
+            for (int c = 1; c <= 36; ++c)
+                expected.insert (bankName (s, p, c));
+
+    EXPECT_EQ (expected, stored);
+
+    for (const auto& name : expected)
+    {
+        SCOPED_TRACE (name);
+        const uint8_t* entry = nullptr;
+        uint32_t size = 0;
+        ASSERT_TRUE (archive.findEntry (name.c_str(), entry, size));
+        EXPECT_EQ (0, std::memcmp (entry, "yplo", 4));
+        EXPECT_EQ (size - 16, readU32 (entry + 4));
+        EXPECT_GE (readU32 (entry + 8), 437u);
+        EXPECT_LE (readU32 (entry + 8), 4824u);
+        EXPECT_EQ (32, entry[12] | (entry[13] << 8));
+        EXPECT_EQ (1, entry[14]);
+        EXPECT_EQ (16, entry[15]);
+    }
+}
+
+TEST (ShippedArchive, EntriesTileTheDataAreaInTableOrder)
+{
+    const auto* bytes = shippedBytes();
+    uint64_t expectedOffset = 32 + 72 * 648;
+    EXPECT_EQ (46688u, expectedOffset);
+
+    for (uint32_t row = 0; row < 648; ++row)
+    {
+        const auto offset = readU32 (bytes + 32 + 64 * 648 + 4 * row);
+        const auto size = readU32 (bytes + 32 + 68 * 648 + 4 * row);
+        ASSERT_EQ (expectedOffset, offset) << "row " << row;
+        expectedOffset += size;
+    }
+
+    EXPECT_EQ ((uint64_t) BinaryData::samples_zmubSize, expectedOffset);
+}
+
+TEST (ShippedArchive, EveryClicksFramesFitInItsStream)
+{
+    const auto* bytes = shippedBytes();
+
+    for (uint32_t row = 0; row < 648; ++row)
+    {
+        const auto* entry = bytes + readU32 (bytes + 32 + 64 * 648 + 4 * row);
+        const auto streamLength = readU32 (entry + 4);
+        const auto frames = readU32 (entry + 8);
+
+        // Walk the block headers only: each frame of a block takes its width plus a sign bit.
+        BitReader reader { false, entry + 16, streamLength, 0 };
+        for (uint32_t blockStart = 0; blockStart < frames; blockStart += 32)
+        {
+            const auto width = reader.readBits (5);
+            reader.position += (uint64_t) std::min (32u, frames - blockStart) * (width + 1);
+        }
+
+        EXPECT_LE (reader.position, 8 * (uint64_t) streamLength) << "row " << row;
+    }
 }
