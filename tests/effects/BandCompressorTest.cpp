@@ -150,7 +150,9 @@ TEST (BandCompressorTest, OutputNeverLeavesFullScale)
 
             // The limiter pulls anything 1.5 dB or more over full scale to exactly 0 dB.
             if (c.reachesFullScale)
+            {
                 ASSERT_NEAR (std::abs (l), 1.0f, 1.0e-5f) << c.input << " at " << n;
+            }
         }
     }
 }
@@ -187,7 +189,7 @@ TEST (BandCompressorTest, FilterFrequencyIsKeptWithinItsRange)
 {
     auto* stage = BandCompressor::create();
 
-    for (const auto [asked, kept] : { std::pair { 5.0f, 20.0f }, std::pair { 300.0f, 300.0f }, std::pair { 9000.0f, 600.0f } })
+    for (const auto& [asked, kept] : { std::pair { 5.0f, 20.0f }, std::pair { 300.0f, 300.0f }, std::pair { 9000.0f, 600.0f } })
     {
         BandCompressor::configure (*stage, rate, asked, 2.0f, -10.0f, 6.0f, 0.01f, 0.1f);
         EXPECT_EQ (stage->filterFrequency, kept) << asked;
