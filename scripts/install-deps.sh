@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     juce-modules-source juce-tools
     libasound2-dev libx11-dev libxext-dev libxrandr-dev libxinerama-dev libxcursor-dev
-    libxcomposite-dev libfreetype-dev libfontconfig1-dev libfftw3-dev
+    libxcomposite-dev libfreetype-dev libfontconfig1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libzita-convolver-dev
     xvfb xauth

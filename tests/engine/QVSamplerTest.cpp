@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include <juce_core/juce_core.h>
+
 #include "engine/QVSampler.h"
 #include "support/AllocationCounter.h"
 #include "support/TestClicks.h"
@@ -246,5 +248,23 @@ TEST_F (SamplerFixture, UnusableRecordsStartNothing)
     sampler->startVoice (-1, 1, 0, &click.record);
     sampler->triggerClick (1, 500, 0);
     EXPECT_EQ (countListed(), 0);
+}
+} // namespace
+
+namespace
+{
+TEST (AllocationCounterTest, CountsOperatorNewAndMalloc)
+{
+    AllocationCounter::Scope scope;
+    // Volatile, so that the compiler cannot drop the pairs of allocation and release.
+    int* volatile fromNew = new int (3);
+    delete fromNew;
+    void* volatile fromMalloc = std::malloc (16);
+    std::free (fromMalloc);
+    juce::HeapBlock<float> block (64);
+    block[0] = 1.0f;
+    volatile float keep = block[0];
+    (void) keep;
+    EXPECT_EQ (scope.count(), 3u);
 }
 } // namespace

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 // Counts heap allocations made on the current thread while a Scope is alive, through a replaced
-// global operator new. Used to prove that audio-thread code allocates nothing.
+// global operator new and malloc family. Used to prove that audio-thread code allocates nothing.
 namespace AllocationCounter
 {
 class Scope
