@@ -28,16 +28,8 @@ void applySettings (juce::AudioPluginInstance& instance, const HostCommand& comm
     for (const auto& [key, value] : command.parameters)
         ParameterAccess::setPlainValue (ParameterAccess::require (instance, key), value);
 
-    // An LV2 plug-in hears of parameter changes only while it processes audio, so one silent
-    // block passes them on before its editor opens or its state is saved.
     if (command.stateIn != juce::File() || ! command.parameters.empty())
-    {
-        RenderSettings oneBlock;
-        oneBlock.sampleRate = command.sampleRate;
-        oneBlock.blockSize = command.blockSize;
-        oneBlock.seconds = command.blockSize / command.sampleRate;
-        OfflineRenderer::render (instance, {}, oneBlock);
-    }
+        OfflineRenderer::passOnParameterChanges (instance, command.sampleRate, command.blockSize);
 }
 
 int info (const HostCommand& command, std::ostream& out)

@@ -32,6 +32,11 @@ double lengthInSeconds (const juce::MidiMessageSequence& sequence, const RenderS
     return (sequence.getNumEvents() > 0 ? sequence.getEndTime() : 0.0) + tailSeconds;
 }
 
+bool controllersNeedOwnBlocks (const juce::AudioPluginInstance& instance)
+{
+    return instance.getPluginDescription().pluginFormatName == "VST3";
+}
+
 juce::AudioBuffer<float> render (juce::AudioPluginInstance& instance,
                                  const juce::MidiMessageSequence& sequence,
                                  const RenderSettings& settings,
@@ -41,6 +46,7 @@ juce::AudioBuffer<float> render (juce::AudioPluginInstance& instance,
 
     prepare (instance, settings.sampleRate, settings.blockSize);
 
+    const auto splitAtControllers = settings.controllersStartBlocks || controllersNeedOwnBlocks (instance);
     const auto totalSamples = (juce::int64) std::llround (lengthInSeconds (sequence, settings) * settings.sampleRate);
     const auto channels = juce::jmax (instance.getTotalNumInputChannels(), instance.getTotalNumOutputChannels(), 2);
 
@@ -48,24 +54,36 @@ juce::AudioBuffer<float> render (juce::AudioPluginInstance& instance,
     juce::AudioBuffer<float> block (channels, settings.blockSize);
     juce::MidiBuffer midi;
 
-    int nextEvent = 0;
     const auto numEvents = sequence.getNumEvents();
-
-    for (juce::int64 start = 0; start < totalSamples; start += settings.blockSize)
+    const auto sampleOf = [&] (int index)
     {
-        const auto length = (int) juce::jmin ((juce::int64) settings.blockSize, totalSamples - start);
+        const auto time = sequence.getEventPointer (index)->message.getTimeStamp();
+        return juce::jmax ((juce::int64) 0, (juce::int64) std::llround (time * settings.sampleRate));
+    };
+
+    int nextEvent = 0;
+    for (juce::int64 start = 0; start < totalSamples;)
+    {
+        auto end = juce::jmin (start + settings.blockSize, totalSamples);
 
         midi.clear();
         for (; nextEvent < numEvents; ++nextEvent)
         {
-            const auto& message = sequence.getEventPointer (nextEvent)->message;
-            const auto sample = juce::jmax ((juce::int64) 0, (juce::int64) std::llround (message.getTimeStamp() * settings.sampleRate));
-            if (sample >= start + length)
+            const auto sample = sampleOf (nextEvent);
+            if (sample >= end)
                 break;
+
+            const auto& message = sequence.getEventPointer (nextEvent)->message;
+            if (splitAtControllers && message.isController() && sample > start)
+            {
+                end = sample;
+                break;
+            }
 
             midi.addEvent (message, (int) (sample - start));
         }
 
+        const auto length = (int) (end - start);
         block.setSize (channels, length, false, false, true);
         block.clear();
         instance.processBlock (block, midi);
@@ -73,12 +91,22 @@ juce::AudioBuffer<float> render (juce::AudioPluginInstance& instance,
         for (int channel = 0; channel < 2; ++channel)
             output.copyFrom (channel, (int) start, block, juce::jmin (channel, channels - 1), 0, length);
 
+        start = end;
         if (progress)
-            progress ((double) (start + length) / (double) totalSamples);
+            progress ((double) start / (double) totalSamples);
     }
 
     instance.releaseResources();
     return output;
+}
+
+void passOnParameterChanges (juce::AudioPluginInstance& instance, double sampleRate, int blockSize)
+{
+    RenderSettings oneBlock;
+    oneBlock.sampleRate = sampleRate;
+    oneBlock.blockSize = blockSize;
+    oneBlock.seconds = blockSize / sampleRate;
+    render (instance, {}, oneBlock);
 }
 
 int countNonFinite (const juce::AudioBuffer<float>& buffer)

@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "HostError.h"
+#include "StandardErrorCapture.h"
 
 namespace
 {
@@ -84,14 +85,17 @@ juce::PluginDescription PluginLoader::describeLv2 (const juce::File& bundle)
     if (uris.isEmpty())
         throw HostError ("LV2 bundle declares no plug-in: " + readableName (bundle));
 
+    juce::OwnedArray<juce::PluginDescription> found;
+    StandardErrorCapture complaints;
+
     // Makes the world read every bundle beside this one, this one included.
     lv2->searchPathsForPlugins (juce::FileSearchPath (bundle.getParentDirectory().getFullPathName()), false, false);
-
-    juce::OwnedArray<juce::PluginDescription> found;
     lv2->findAllTypesForFile (found, uris[0]);
 
+    const auto reason = StandardErrorCapture::lastError (complaints.finish());
     if (found.isEmpty())
-        throw HostError ("bundle does not load as an LV2 plug-in: " + readableName (bundle));
+        throw HostError ("bundle does not load as an LV2 plug-in: " + readableName (bundle)
+                         + (reason.isNotEmpty() ? " (" + reason + ")" : juce::String()));
 
     // An installed bundle with the same URI that was read first would be used instead of this one.
     auto description = *found.getFirst();
@@ -110,11 +114,17 @@ LoadedPlugin PluginLoader::load (const juce::File& bundle, double sampleRate, in
     loaded.description = describe (bundle);
 
     juce::String error;
-    loaded.instance = formats.createPluginInstance (loaded.description, sampleRate, blockSize, error);
+    juce::String reason;
+    {
+        StandardErrorCapture complaints;
+        loaded.instance = formats.createPluginInstance (loaded.description, sampleRate, blockSize, error);
+        reason = StandardErrorCapture::lastError (complaints.finish());
+    }
 
     if (loaded.instance == nullptr)
-        throw HostError ("cannot instantiate " + loaded.description.name + " from " + readableName (bundle)
-                         + (error.isNotEmpty() ? ": " + error : juce::String()));
+        throw HostError ("cannot instantiate the plug-in in " + readableName (bundle)
+                         + (error.isNotEmpty() ? ": " + error : juce::String())
+                         + (reason.isNotEmpty() ? " (" + reason + ")" : juce::String()));
 
     return loaded;
 }

@@ -57,16 +57,20 @@ std::vector<LayoutSupport> checkOutputLayouts (juce::AudioPluginInstance& instan
         { "stereo", juce::AudioChannelSet::stereo() },
         { "mono", juce::AudioChannelSet::mono() },
         { "5.1", juce::AudioChannelSet::create5point1() },
-        { "no output", juce::AudioChannelSet::disabled() },
     };
 
     std::vector<LayoutSupport> result;
     for (const auto& [name, set] : candidates)
     {
-        // With no output bus at all there is nothing to disable: the plug-in offers none.
         const auto supported = ! current.outputBuses.isEmpty() && instance.checkBusesLayoutSupported (withMainOutput (current, set));
         result.push_back ({ name, supported });
     }
+
+    // VST3 lets a host switch any bus off whatever the plug-in prefers, so "no output" means no
+    // output bus at all.
+    auto withoutOutput = current;
+    withoutOutput.outputBuses.clear();
+    result.push_back ({ "no output", instance.checkBusesLayoutSupported (withoutOutput) });
 
     return result;
 }
