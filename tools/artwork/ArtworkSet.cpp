@@ -64,20 +64,27 @@ juce::Result ArtworkSet::writeAll (const juce::File& resourcesDirectory, const j
     if (docsDirectory == juce::File())
         return juce::Result::ok();
 
-    std::vector<juce::Image> idle, playing;
-    juce::Image background;
+    ContactSheet::WindowPictures window;
 
     for (const auto& picture : pictures)
     {
         if (picture.name == "bg")
-            background = picture.image;
+            window.background = picture.image;
+        else if (picture.name == "helptext")
+            window.helpText = picture.image;
+        else if (picture.name == "questionoff")
+            window.helpButton = picture.image;
+        else if (picture.name == "holdnoteoff")
+            window.switchOn = picture.image;
+        else if (picture.name == "holdnoteon")
+            window.switchOff = picture.image;
         else if (picture.name.startsWith ("candycaneoff"))
-            idle.push_back (picture.image);
+            window.idleFrames.push_back (picture.image);
         else if (picture.name.startsWith ("candycaneon"))
-            playing.push_back (picture.image);
+            window.playingFrames.push_back (picture.image);
     }
 
-    const auto sheet = ContactSheet::render (background, idle, playing);
+    const auto sheet = ContactSheet::render (window);
     const auto sheetFile = docsDirectory.getChildFile (contactSheetName);
     const auto bytes = encodePng (sheet);
 

@@ -55,17 +55,17 @@ namespace
 
         juce::Path sparks;
         const float angles[] = { -1.05f, -0.45f, 0.2f, 0.85f };
-        const float lengths[] = { 6.0f, 9.0f, 8.0f, 5.5f };
+        const float lengths[] = { 8.0f, 12.0f, 11.0f, 7.5f };
 
         for (int i = 0; i < 4; ++i)
         {
             const auto dir = normal * std::cos (angles[i]) - along * std::sin (angles[i]);
-            const auto from = tip + dir * 8.0f;
+            const auto from = tip + dir * 9.0f;
             sparks.startNewSubPath (from);
             sparks.lineTo (from + dir * lengths[i]);
         }
 
-        strokeMark (g, sparks, palette::gold, palette::candyOutline.withAlpha (0.85f), 2.0f);
+        strokeMark (g, sparks, palette::gold, palette::candyOutline.withAlpha (0.85f), 2.6f);
 
         juce::Path swishes;
 

@@ -18,19 +18,31 @@ namespace
     }
 } // namespace
 
-juce::Image ContactSheet::composite (const juce::Image& background, const juce::Image& frame)
+juce::Image ContactSheet::composite (const WindowPictures& pictures, const juce::Image& frame, bool holdNoteOn, bool showHelp)
 {
     juce::Image window (juce::Image::RGB, windowWidth, windowHeight, true);
     juce::Graphics g (window);
     g.setImageResamplingQuality (juce::Graphics::mediumResamplingQuality);
-    drawStretched (g, background, { 0.0f, 0.0f, (float) windowWidth, (float) windowHeight });
+    drawStretched (g, pictures.background, { 0.0f, 0.0f, (float) windowWidth, (float) windowHeight });
+
+    if (showHelp)
+        drawStretched (g, pictures.helpText, { 20.0f, 222.0f, 212.0f, 86.0f });
+
     drawStretched (g, frame, ScraperGeometry::viewBounds());
+
+    g.setColour (juce::Colour (0xffdcdcdc));
+    g.setFont (Fonts::regular (10.0f));
+    g.drawText ("v1.0.1", juce::Rectangle<float> (594.0f, 3.0f, 39.0f, 17.0f), juce::Justification::topRight, false);
+
+    drawStretched (g, pictures.helpButton, { 10.0f, 281.0f, 44.0f, 37.0f });
+    drawStretched (g, holdNoteOn ? pictures.switchOn : pictures.switchOff, { 560.0f, 272.0f, 49.0f, 31.0f });
     return window;
 }
 
-juce::Image ContactSheet::render (const juce::Image& background, const std::vector<juce::Image>& idleFrames,
-                                  const std::vector<juce::Image>& playingFrames)
+juce::Image ContactSheet::render (const WindowPictures& pictures)
 {
+    const auto& idleFrames = pictures.idleFrames;
+    const auto& playingFrames = pictures.playingFrames;
     // Frames: 17 to a row, at a third of their size, idle rows first.
     constexpr int perRow = 17;
     constexpr float tileScale = 0.3f;
@@ -86,9 +98,11 @@ juce::Image ContactSheet::render (const juce::Image& background, const std::vect
 
             const auto x = margin + k * (windowWidth + margin);
             const auto y = compositesTop + set * (windowHeight + label + margin) + label;
-            g.drawImageAt (composite (background, frames[index]), x, y);
+            // The playing row has Hold Note on; its middle picture shows the help card as well.
+            const auto playing = set == 1;
+            g.drawImageAt (composite (pictures, frames[index], playing, playing && k == 1), x, y);
             g.setColour (juce::Colours::white.withAlpha (0.8f));
-            g.drawText ((set == 0 ? "idle, frame " : "playing, frame ") + juce::String (shown[k]),
+            g.drawText ((playing ? "playing, frame " : "idle, frame ") + juce::String (shown[k]),
                         x, y - label, windowWidth, label, juce::Justification::centredLeft, false);
         }
     }

@@ -149,11 +149,38 @@ juce::Image Controls::helpText (bool doubleResolution)
         g.setColour (palette::gold.withAlpha (0.8f));
         g.strokePath (shape, juce::PathStrokeType (1.0f));
 
+        // A sprig of holly in the free corner.
+        const juce::Point<float> sprig (card.getRight() - 26.0f, card.getBottom() - 12.0f);
+
+        for (const auto angle : { -0.5f, 0.55f })
+        {
+            juce::Path leaf;
+            leaf.startNewSubPath (0.0f, 0.0f);
+            leaf.quadraticTo (-4.5f, -8.0f, 0.0f, -17.0f);
+            leaf.quadraticTo (4.5f, -8.0f, 0.0f, 0.0f);
+            leaf.closeSubPath();
+            const auto place = juce::AffineTransform::rotation (angle + juce::MathConstants<float>::halfPi * (angle > 0 ? 1.0f : -1.0f))
+                                   .translated (sprig);
+            g.setColour (juce::Colour (0xff2d8a4e));
+            g.fillPath (leaf, place);
+            g.setColour (juce::Colour (0xff1b5e33));
+            g.strokePath (leaf, juce::PathStrokeType (0.7f), place);
+        }
+
+        for (const auto offset : { juce::Point<float> (-2.5f, -1.5f), juce::Point<float> (2.5f, -1.5f), juce::Point<float> (0.0f, 2.2f) })
+        {
+            const auto berry = juce::Rectangle<float> (5.0f, 5.0f).withCentre (sprig + offset);
+            g.setColour (palette::candyRed);
+            g.fillEllipse (berry);
+            g.setColour (juce::Colours::white.withAlpha (0.7f));
+            g.fillEllipse (berry.getX() + 1.0f, berry.getY() + 0.9f, 1.5f, 1.3f);
+        }
+
         juce::AttributedString text;
         text.setJustification (juce::Justification::centredLeft);
         text.setLineSpacing (1.0f);
-        const auto plain = Fonts::regular (12.0f);
-        const auto strong = Fonts::bold (12.0f);
+        const auto plain = Fonts::regular (11.5f);
+        const auto strong = Fonts::bold (11.5f);
         const juce::Colour ink (0xfff1f4fb);
         const auto accent = palette::gold;
         text.append ("The ", plain, ink);
@@ -163,7 +190,9 @@ juce::Image Controls::helpText (bool doubleResolution)
         text.append ("Hold Note", strong, accent);
         text.append (", to hear it.", plain, ink);
         text.setWordWrap (juce::AttributedString::byWord);
-        text.draw (g, card.withTrimmedTop (6.0f).reduced (10.0f, 4.0f));
+        // The help button covers the card's lower left corner in the window, so the text keeps to
+        // the upper part.
+        text.draw (g, { 11.0f, 9.0f, card.getWidth() - 20.0f, 56.0f });
     });
 }
 

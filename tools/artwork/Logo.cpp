@@ -26,8 +26,19 @@ namespace
 
     constexpr float noTop = std::numeric_limits<float>::max();
 
+    /** Two columns of the table stand out beside the W's upper right corner, a ledge too narrow to
+        draw as snow: there the W's snow rounds its corner instead, and the flakes stop a few rows
+        above the lettering. */
+    bool besideTheW (int column)
+    {
+        return column == 54 || column == 55;
+    }
+
     float tableRow (int column)
     {
+        if (besideTheW (column))
+            return 33.0f + 2.5f * (float) (column - 54);
+
         if (column < 0)
             return juce::jmin (Logo::baseline - 0.5f, (float) groundLine.front() + 2.5f * (float) -column);
 
@@ -255,10 +266,21 @@ CandyStripes::Style Logo::caneStyle() const
 
 juce::Path Logo::cutRegion() const
 {
-    auto points = surfaceBetween ((float) firstColumn, (float) lastColumn + 1.0f);
+    // Under snow the letters stop a little below the snow line; where no snow lies on them they may
+    // reach the line itself, which spares the feet of the small letters.
+    std::vector<juce::Point<float>> points;
 
-    for (auto& p : points)
-        p.y += capGap;
+    if (cutRows.empty())
+    {
+        points = surfaceBetween ((float) firstColumn, (float) lastColumn + 1.0f);
+
+        for (auto& p : points)
+            p.y += capGap;
+    }
+    else
+    {
+        points = profilePoints (cutRows, firstColumn);
+    }
 
     points.push_back ({ (float) lastColumn + 1.0f, 200.0f });
     points.push_back ({ (float) firstColumn, 200.0f });
@@ -270,7 +292,6 @@ Logo::Logo()
     Letter w;
     w.shape = capitalW();
     w.notchRadius = 5.0f;
-    w.overhang = 2.6f;
     letters.push_back (w);
 
     Letter e;
@@ -383,6 +404,11 @@ void Logo::buildCaps()
         }
     }
 
+    cutRows.resize ((size_t) columnCount);
+
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        cutRows[(size_t) (c - firstColumn)] = tableRow (c) + (covered[(size_t) (c - firstColumn)] ? capGap : -0.5f);
+
     // Between the letters the snow line is the drift itself; behind a letter the drift sinks to
     // the letters' feet, piling up against their sides.
     driftTop.resize ((size_t) columnCount);
@@ -391,7 +417,7 @@ void Logo::buildCaps()
     {
         const auto i = (size_t) (c - firstColumn);
 
-        if (! covered[i])
+        if (! covered[i] && ! besideTheW (c))
         {
             driftTop[i] = driftRow (c);
             continue;
@@ -400,7 +426,7 @@ void Logo::buildCaps()
         auto pile = baseline - 1.5f;
 
         for (int j = c - 12; j <= c + 12; ++j)
-            if (j >= firstColumn && j <= lastColumn && ! covered[(size_t) (j - firstColumn)])
+            if (j >= firstColumn && j <= lastColumn && ! covered[(size_t) (j - firstColumn)] && ! besideTheW (j))
                 pile = juce::jmin (pile, driftRow (j) + 1.3f * (float) std::abs (j - c));
 
         driftTop[i] = juce::jmax (tableRow (c) + 3.0f, pile);
@@ -496,7 +522,7 @@ void Logo::paintFrontSnow (juce::Graphics& g, float snowBottom) const
     for (int c = firstColumn; c <= lastColumn; ++c)
     {
         const auto wave = 0.6f * std::sin ((float) c * 0.55f) + 0.4f * std::sin ((float) c * 1.7f + 1.0f);
-        rows.push_back (juce::jmax (tableRow (c), driftTop[(size_t) (c - firstColumn)], baseline - 1.2f + wave));
+        rows.push_back (juce::jmax (tableRow (c), driftTop[(size_t) (c - firstColumn)], baseline + 0.2f + wave));
     }
 
     auto points = profilePoints (rows, firstColumn);

@@ -72,6 +72,7 @@ private:
 
     std::vector<Letter> letters;
     std::vector<float> driftTop;     // per column from the window's left edge
+    std::vector<float> cutRows;      // per column: how high the letters may reach
     std::vector<bool> letterColumn;  // per overlay column
 
     CandyStripes::Style caneStyle() const;

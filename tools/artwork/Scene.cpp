@@ -307,6 +307,85 @@ void Scene::paintCabin (juce::Graphics& g) const
     g.fillPath (bank);
 }
 
+void Scene::paintSnowman (juce::Graphics& g) const
+{
+    const juce::Point<float> base (158.0f, 300.0f);
+    const float radii[] = { 17.0f, 12.5f, 9.5f };
+    juce::Point<float> centres[3];
+    auto y = base.y;
+
+    for (int i = 0; i < 3; ++i)
+    {
+        centres[i] = { base.x + 1.5f * (float) i, y - radii[i] * 0.92f };
+        y -= radii[i] * 1.72f;
+    }
+
+    g.setColour (palette::snowDeepShade.withAlpha (0.35f));
+    g.fillEllipse (juce::Rectangle<float> (50.0f, 9.0f).withCentre (base + juce::Point<float> (6.0f, -1.0f)));
+
+    // Twig arms behind the middle ball.
+    juce::Path arms;
+    arms.startNewSubPath (centres[1] + juce::Point<float> (-8.0f, -2.0f));
+    arms.lineTo (centres[1] + juce::Point<float> (-27.0f, -13.0f));
+    arms.startNewSubPath (centres[1] + juce::Point<float> (-21.0f, -9.5f));
+    arms.lineTo (centres[1] + juce::Point<float> (-24.0f, -18.0f));
+    arms.startNewSubPath (centres[1] + juce::Point<float> (8.0f, -2.0f));
+    arms.lineTo (centres[1] + juce::Point<float> (26.0f, -16.0f));
+    arms.startNewSubPath (centres[1] + juce::Point<float> (20.0f, -11.5f));
+    arms.lineTo (centres[1] + juce::Point<float> (28.0f, -9.0f));
+    g.setColour (juce::Colour (0xff5a3a22));
+    g.strokePath (arms, juce::PathStrokeType (1.8f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
+
+    for (int i = 0; i < 3; ++i)
+    {
+        const auto ball = juce::Rectangle<float> (radii[i] * 2.0f, radii[i] * 2.0f).withCentre (centres[i]);
+        g.setGradientFill (juce::ColourGradient (juce::Colours::white, ball.getX() + radii[i] * 0.6f, ball.getY() + radii[i] * 0.5f,
+                                                 palette::snowShade, ball.getRight(), ball.getBottom(), true));
+        g.fillEllipse (ball);
+    }
+
+    // Coal buttons, eyes and smile; a carrot nose.
+    g.setColour (juce::Colour (0xff1d2230));
+
+    for (int i = 0; i < 3; ++i)
+        g.fillEllipse (juce::Rectangle<float> (2.6f, 2.6f).withCentre (centres[1] + juce::Point<float> (0.5f, -4.0f + 4.5f * (float) i)));
+
+    const auto head = centres[2];
+    g.fillEllipse (juce::Rectangle<float> (2.2f, 2.2f).withCentre (head + juce::Point<float> (-3.2f, -2.5f)));
+    g.fillEllipse (juce::Rectangle<float> (2.2f, 2.2f).withCentre (head + juce::Point<float> (3.0f, -2.5f)));
+
+    for (int i = 0; i < 5; ++i)
+    {
+        const auto angle = juce::degreesToRadians (140.0f + 20.0f * (float) i);
+        g.fillEllipse (juce::Rectangle<float> (1.3f, 1.3f).withCentre (head + juce::Point<float> (std::sin (angle) * 5.0f,
+                                                                                                 -std::cos (angle) * 5.0f + 0.5f)));
+    }
+
+    juce::Path nose;
+    nose.addTriangle (head.x + 0.5f, head.y - 1.6f, head.x + 0.5f, head.y + 1.2f, head.x + 9.0f, head.y + 0.6f);
+    g.setColour (juce::Colour (0xffff8a1f));
+    g.fillPath (nose);
+
+    // A striped scarf and a hat.
+    const auto neck = juce::Rectangle<float> (20.0f, 5.0f).withCentre ({ head.x - 0.5f, head.y + radii[2] - 1.0f });
+    g.setColour (palette::candyRed);
+    g.fillRoundedRectangle (neck, 2.0f);
+    g.fillRoundedRectangle (juce::Rectangle<float> (5.0f, 12.0f).withPosition (neck.getRight() - 7.0f, neck.getY() + 2.0f), 1.5f);
+    g.setColour (palette::candyWhite);
+
+    for (float x = neck.getX() + 3.0f; x < neck.getRight() - 2.0f; x += 5.0f)
+        g.fillRect (x, neck.getY(), 1.6f, neck.getHeight());
+
+    const auto brim = juce::Rectangle<float> (20.0f, 3.0f).withCentre ({ head.x + 0.5f, head.y - radii[2] + 1.5f });
+    g.setColour (juce::Colour (0xff1f2636));
+    g.fillRoundedRectangle (brim, 1.2f);
+    g.fillRect (juce::Rectangle<float> (12.0f, 11.0f).withPosition (brim.getX() + 4.0f, brim.getY() - 10.5f));
+    g.setColour (palette::pineMid);
+    g.fillRect (juce::Rectangle<float> (12.0f, 2.4f).withPosition (brim.getX() + 4.0f, brim.getY() - 3.0f));
+    g.setColour (palette::candyRed);
+    g.fillEllipse (juce::Rectangle<float> (3.2f, 3.2f).withCentre ({ brim.getX() + 14.0f, brim.getY() - 2.0f }));
+}
+
 void Scene::paintTrees (juce::Graphics& g) const
 {
     juce::Random random (1225);
@@ -372,10 +451,11 @@ void Scene::paint (juce::Graphics& g) const
 {
     paintSky (g);
     paintFarHills (g);
-    paintGround (g);
     paintHill (g);
     paintCabin (g);
     paintTrees (g);
+    paintGround (g);
+    paintSnowman (g);
     Instrument::paint (g);
 
     {

@@ -38,6 +38,7 @@ private:
     void paintHill (juce::Graphics& g) const;
     void paintCabin (juce::Graphics& g) const;
     void paintTrees (juce::Graphics& g) const;
+    void paintSnowman (juce::Graphics& g) const;
     void paintFlakes (juce::Graphics& g) const;
     void paintCaption (juce::Graphics& g) const;
 };

@@ -39,6 +39,26 @@ namespace
 
 using CaneFramePictures = ArtworkTest;
 
+TEST_F (CaneFramePictures, NoCaneIsCutOffAtThePictureEdge)
+{
+    for (int frame = 1; frame <= ScraperGeometry::frameCount; ++frame)
+        for (const auto* set : { "candycaneoff", "candycaneon" })
+        {
+            const auto image = loadResource (set + juce::String (frame));
+            ASSERT_TRUE (image.isValid());
+            const juce::Image::BitmapData data (image, juce::Image::BitmapData::readOnly);
+            int edgePixels = 0;
+
+            for (int x = 0; x < image.getWidth(); ++x)
+                edgePixels += (data.getPixelColour (x, 0).getAlpha() > 0) + (data.getPixelColour (x, image.getHeight() - 1).getAlpha() > 0);
+
+            for (int y = 0; y < image.getHeight(); ++y)
+                edgePixels += (data.getPixelColour (0, y).getAlpha() > 0) + (data.getPixelColour (image.getWidth() - 1, y).getAlpha() > 0);
+
+            EXPECT_EQ (edgePixels, 0) << set << frame;
+        }
+}
+
 TEST_F (CaneFramePictures, BothSetsRestOnTheRidgesAtTheSamePlace)
 {
     for (int frame = 1; frame <= ScraperGeometry::frameCount; ++frame)
