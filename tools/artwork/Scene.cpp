@@ -89,6 +89,48 @@ void Scene::paintSky (juce::Graphics& g) const
     g.fillEllipse (juce::Rectangle<float> (3.0f, 3.0f).withCentre (moon + juce::Point<float> (3.0f, -7.0f)));
 }
 
+void Scene::paintGarland (juce::Graphics& g) const
+{
+    // Festive lights strung along the top edge, clear of the version label.
+    const juce::Colour bulbs[] = { juce::Colour (0xffff5a5a), juce::Colour (0xffffd45a), juce::Colour (0xff6fe3ff),
+                                   juce::Colour (0xff8cff7a) };
+    const float anchors[] = { 352.0f, 432.0f, 512.0f, 584.0f };
+    int bulb = 0;
+
+    for (int swag = 0; swag < 3; ++swag)
+    {
+        const auto x0 = anchors[swag];
+        const auto x1 = anchors[swag + 1];
+        auto sagAt = [&] (float t) { return -1.0f + 15.0f * 4.0f * t * (1.0f - t); };
+
+        juce::Path wire;
+        wire.startNewSubPath (x0, sagAt (0.0f));
+
+        for (int i = 1; i <= 20; ++i)
+        {
+            const auto t = (float) i / 20.0f;
+            wire.lineTo (x0 + (x1 - x0) * t, sagAt (t));
+        }
+
+        g.setColour (juce::Colour (0xff0b2a22));
+        g.strokePath (wire, juce::PathStrokeType (1.2f));
+
+        for (int i = 1; i < 6; ++i)
+        {
+            const auto t = (float) i / 6.0f;
+            const juce::Point<float> p (x0 + (x1 - x0) * t, sagAt (t) + 3.0f);
+            const auto colour = bulbs[bulb++ % 4];
+            g.setGradientFill (juce::ColourGradient (colour.withAlpha (0.5f), p, colour.withAlpha (0.0f),
+                                                     p + juce::Point<float> (7.0f, 0.0f), true));
+            g.fillEllipse (juce::Rectangle<float> (14.0f, 14.0f).withCentre (p));
+            g.setColour (juce::Colour (0xff3a4a40));
+            g.fillRect (juce::Rectangle<float> (2.2f, 2.0f).withCentre (p - juce::Point<float> (0.0f, 2.6f)));
+            g.setColour (colour.brighter (0.3f));
+            g.fillEllipse (juce::Rectangle<float> (3.4f, 4.6f).withCentre (p));
+        }
+    }
+}
+
 void Scene::paintFarHills (juce::Graphics& g) const
 {
     std::vector<juce::Point<float>> far;
@@ -450,6 +492,7 @@ void Scene::paintCaption (juce::Graphics& g) const
 void Scene::paint (juce::Graphics& g) const
 {
     paintSky (g);
+    paintGarland (g);
     paintFarHills (g);
     paintHill (g);
     paintCabin (g);

@@ -33,6 +33,7 @@ private:
     const Logo& logo;
 
     void paintSky (juce::Graphics& g) const;
+    void paintGarland (juce::Graphics& g) const;
     void paintFarHills (juce::Graphics& g) const;
     void paintGround (juce::Graphics& g) const;
     void paintHill (juce::Graphics& g) const;
