@@ -14,7 +14,11 @@ TavrelAudioProcessor::TavrelAudioProcessor()
 
     for (const auto& info : kParameterInfo)
     {
-        addParameter (new juce::AudioParameterFloat (juce::ParameterID { juce::String (info.index), 1 },
+        // LV2 names a parameter after its ID in the plug-in's manifest, where a name cannot start
+        // with a digit: "0" to "3" would all become "_", one parameter for four. The LV2 build
+        // therefore prefixes them; every other format keeps the plain index that projects store.
+        const auto id = (wrapperType == wrapperType_LV2 ? "param" : "") + juce::String (info.index);
+        addParameter (new juce::AudioParameterFloat (juce::ParameterID { id, 1 },
                                                      info.name,
                                                      juce::NormalisableRange<float> (0.0f, 1.0f),
                                                      info.normalisedDefault()));

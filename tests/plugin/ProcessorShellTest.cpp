@@ -88,3 +88,19 @@ TEST_F (ShellTest, FilesTheWholeClickBank)
 }
 
 } // namespace
+
+namespace
+{
+TEST (ProcessorParameterIds, TheLv2BuildGivesEveryParameterANameOfItsOwn)
+{
+    juce::ScopedJuceInitialiser_GUI juce;
+    juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_LV2);
+    auto lv2 = std::make_unique<TavrelAudioProcessor>();
+    juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_Undefined);
+
+    juce::StringArray ids;
+    for (auto* p : lv2->getParameters())
+        ids.add (dynamic_cast<juce::AudioProcessorParameterWithID*> (p)->getParameterID());
+    EXPECT_EQ (ids, juce::StringArray ({ "param0", "param1", "param2", "param3" }));
+}
+} // namespace
