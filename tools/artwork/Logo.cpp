@@ -365,10 +365,6 @@ void Logo::buildCaps()
                 ++end;
 
             const auto from = sampleX (i) - sampleStep * 0.5f;
-            const auto lastOnLetter = end;
-            // Snow hanging over the right edge as a rounded lump.
-            const auto overhangSamples = end + 1 < n && ! carries (end + 1) ? (int) (letter.overhang / sampleStep) : 0;
-            end = juce::jmin (n - 1, end + overhangSamples);
             const auto to = sampleX (end) + sampleStep * 0.5f;
 
             // Lower edge of the cap: a little into the letter, with a soft wave and a few drips.
@@ -387,8 +383,7 @@ void Logo::buildCaps()
                 // Thin out towards the ends so that the cap rounds off over the letter's edge.
                 const auto edge = juce::jmin (sx - from, to - sx);
                 const auto taper = juce::jlimit (0.0f, 1.0f, edge / 1.6f);
-                const auto bottom = k > lastOnLetter ? surface + 4.5f
-                                                     : juce::jmax (surface + 1.2f, tops[(size_t) k] + depth);
+                const auto bottom = juce::jmax (surface + 1.2f, tops[(size_t) k] + depth);
                 lower.push_back ({ sx, surface + (bottom - surface) * std::sqrt (taper) });
                 const auto column = (int) std::floor (sx) - firstColumn;
                 covered[(size_t) juce::jlimit (0, columnCount - 1, column)] = true;

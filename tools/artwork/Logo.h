@@ -49,7 +49,7 @@ public:
     /** Columns in which a letter (not the snow between the letters or a present) carries the snow line. */
     const std::vector<bool>& letterColumns() const { return letterColumn; }
 
-    /** The letters alone, without their snow, on a transparent 190 × 87 picture at 1×. */
+    /** The letters (and presents) without any snow, on a transparent 190 × 87 picture at 1×. */
     juce::Image renderLettersOnly() const;
 
     static constexpr float slant = 0.3f;
@@ -66,7 +66,6 @@ private:
         juce::Rectangle<float> box;  // a present's box
         juce::Colour wrapping, ribbon;
         float notchRadius = 1.5f;    // notches narrower than twice this are bridged by snow
-        float overhang = 0.0f;       // snow hanging over the right edge
         juce::Path cap;              // the snow lying on it
     };
 

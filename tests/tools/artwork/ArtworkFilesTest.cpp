@@ -53,9 +53,13 @@ TEST_F (ArtworkFiles, CaneFramesStaySmall)
 {
     // The plug-in embeds all 68 frames.
     for (const auto& expected : expectedPictures())
+    {
         if (expected.name.startsWith ("candycane"))
+        {
             EXPECT_LT (resourcesDirectory().getChildFile (expected.name + ".png").getSize(), 10 * 1024)
                 << expected.name;
+        }
+    }
 }
 
 TEST_F (ArtworkFiles, RegeneratingGivesTheCommittedBytes)
