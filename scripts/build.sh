@@ -17,7 +17,7 @@ rm -rf "$HOME/.vst3/Wexla.vst3" "$HOME/.lv2/Wexla.lv2"
 cp -r "$artefacts/VST3/Wexla.vst3" "$HOME/.vst3/"
 cp -r "$artefacts/LV2/Wexla.lv2" "$HOME/.lv2/"
 install -m 755 "$artefacts/Standalone/Wexla" "$HOME/.local/bin/Wexla"
-install -m 755 "$build_dir/tools/host/wexla-host" "$HOME/.local/bin/wexla-host"
+install -m 755 "$build_dir/wexla-host" "$HOME/.local/bin/wexla-host"
 echo "Installed: ~/.vst3/Wexla.vst3, ~/.lv2/Wexla.lv2, ~/.local/bin/Wexla, ~/.local/bin/wexla-host"
 
 mkdir -p "$build_dir/demo"

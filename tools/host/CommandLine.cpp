@@ -69,7 +69,7 @@ std::set<juce::String> allowedOptions (HostCommand::Kind kind)
     {
         case HostCommand::Kind::render:
             return { "--midi", "--gesture", "--out", "--rate", "--block", "--seconds", "--bits",
-                     "--param", "--state-in", "--state-out", "--quiet" };
+                     "--param", "--state-in", "--state-out", "--quiet", "--waveform" };
         case HostCommand::Kind::shot:
             return { "--out", "--wait", "--param", "--state-in" };
         case HostCommand::Kind::midi:
@@ -100,6 +100,8 @@ void applyOption (HostCommand& command, const juce::String& option, const juce::
         command.stateIn = fileArgument (value);
     else if (option == "--state-out")
         command.stateOut = fileArgument (value);
+    else if (option == "--waveform")
+        command.waveform = fileArgument (value);
     else if (option == "--rate")
     {
         command.sampleRate = parseNumber (option, value);
@@ -219,6 +221,7 @@ juce::String usage()
            "  wexla-host render BUNDLE (--midi FILE.mid | --gesture NAME) --out FILE.wav\n"
            "                    [--rate HZ] [--block SAMPLES] [--seconds S] [--bits 16|24|32]\n"
            "                    [--param NAME=VALUE ...] [--state-in FILE] [--state-out FILE] [--quiet]\n"
+           "                    [--waveform FILE.png]\n"
            "  wexla-host shot BUNDLE --out FILE.png [--wait MS] [--param NAME=VALUE ...] [--state-in FILE]\n"
            "  wexla-host midi --gesture NAME --out FILE.mid\n"
            "\n"

@@ -29,6 +29,7 @@ struct HostCommand
     std::vector<std::pair<juce::String, juce::String>> parameters; // name or ID, plain value
     juce::File stateIn;
     juce::File stateOut;
+    juce::File waveform; // a picture of the rendered audio, when given
     int waitMilliseconds = 500;
     bool quiet = false;
 };

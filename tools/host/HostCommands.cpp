@@ -14,6 +14,7 @@
 #include "PluginState.h"
 #include "ProgressBar.h"
 #include "WavFileWriter.h"
+#include "WaveformPicture.h"
 
 namespace HostCommands
 {
@@ -63,6 +64,9 @@ int render (const HostCommand& command, std::ostream& err)
     }
 
     WavFileWriter::write (command.out, audio, command.sampleRate, command.bits);
+
+    if (command.waveform != juce::File())
+        WaveformPicture::writePng (audio, command.sampleRate, command.waveform);
 
     if (command.stateOut != juce::File())
         PluginState::writeFile (PluginState::save (*plugin.instance), command.stateOut);
