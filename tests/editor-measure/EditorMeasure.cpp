@@ -9,13 +9,16 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <vector>
 
-#include <X11/Xlib.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include "plugin/TavrelAudioProcessor.h"
+
+// Last: its macros (None, Status, ...) would break the framework's headers.
+#include <X11/Xlib.h>
 
 namespace
 {
@@ -67,6 +70,12 @@ Timings measureOpening (TavrelAudioProcessor& processor, int count, bool coldCac
         const auto start = std::chrono::steady_clock::now();
         std::unique_ptr<juce::AudioProcessorEditor> editor (processor.createEditorIfNeeded());
         const auto end = std::chrono::steady_clock::now();
+
+        if (editor == nullptr)
+        {
+            std::fprintf (stderr, "the processor gave no editor\n");
+            std::exit (1);
+        }
         milliseconds.push_back (std::chrono::duration<double, std::milli> (end - start).count());
     }
 
