@@ -16,6 +16,10 @@ target_compile_definitions(wexla_juce
     INTERFACE
         $<TARGET_PROPERTY:wexla_juce,COMPILE_DEFINITIONS>)
 target_include_directories(wexla_juce INTERFACE $<TARGET_PROPERTY:wexla_juce,INCLUDE_DIRECTORIES>)
+# The image code uses the system's PNG and JPEG libraries; a static library does not pass them on.
+if(TARGET juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+    target_link_libraries(wexla_juce PUBLIC juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+endif()
 set_target_properties(wexla_juce PROPERTIES
     POSITION_INDEPENDENT_CODE TRUE
     VISIBILITY_INLINES_HIDDEN TRUE

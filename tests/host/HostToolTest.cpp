@@ -1,6 +1,8 @@
 // The wexla-host program end to end: what users see on success and on failure.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <juce_audio_formats/juce_audio_formats.h>
 
 #include "Gesture.h"
@@ -16,7 +18,7 @@ class ScratchFolder
 {
 public:
     ScratchFolder()
-        : folder (juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("wexla-host-test", ""))
+        : folder (juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("wexla-host-test-" + juce::String (getpid()), ""))
     {
         folder.createDirectory();
 

@@ -1,27 +1,13 @@
 #pragma once
 
-#include <array>
+#include "editor/SnowGroundLine.h"
 
 namespace wexla::artwork
 {
 
-/** For each column of the 190 × 87 snow overlay, the row on which falling flakes vanish: the top
-    edge of the logo lettering (and of the snow drift between the letters) beneath that column.
-    The logo is drawn to this line and the snow mask is derived from it. */
-constexpr int groundLineWidth = 190;
-constexpr int groundLineHeight = 87;
-
-constexpr std::array<int, groundLineWidth> groundLine {
-    49, 47, 44, 42, 40, 39, 37, 36, 34, 33, 31, 30, 29, 28, 27, 27, 26, 26, 25,
-    24, 24, 23, 23, 23, 22, 22, 22, 22, 22, 22, 22, 22, 22, 22, 22, 22, 22, 22,
-    22, 22, 22, 22, 22, 23, 23, 24, 25, 25, 26, 27, 28, 29, 30, 31, 43, 45, 60,
-    61, 64, 73, 73, 70, 67, 65, 63, 60, 57, 56, 55, 54, 54, 54, 53, 52, 52, 52,
-    53, 55, 72, 72, 72, 70, 68, 63, 60, 57, 56, 55, 55, 55, 54, 55, 55, 55, 56,
-    57, 74, 73, 72, 69, 68, 67, 62, 40, 38, 37, 36, 36, 36, 36, 35, 35, 35, 35,
-    35, 36, 36, 37, 39, 40, 41, 43, 58, 57, 55, 54, 54, 53, 53, 53, 53, 54, 54,
-    55, 57, 59, 60, 58, 57, 56, 55, 54, 54, 53, 53, 53, 53, 53, 53, 53, 53, 54,
-    55, 56, 63, 66, 64, 62, 60, 58, 57, 56, 55, 55, 54, 54, 53, 53, 53, 53, 53,
-    53, 53, 53, 54, 54, 54, 55, 55, 56, 56, 57, 58, 59, 60, 61, 61, 62, 62, 62
-};
+/** The snow overlay's ground line, which the logo is drawn to and the snow mask is derived from. */
+constexpr int groundLineWidth = snowGroundLineWidth;
+constexpr int groundLineHeight = snowGroundLineHeight;
+constexpr auto groundLine = snowGroundLine;
 
 } // namespace wexla::artwork

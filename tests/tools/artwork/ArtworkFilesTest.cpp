@@ -65,7 +65,7 @@ TEST_F (ArtworkFiles, CaneFramesStaySmall)
 TEST_F (ArtworkFiles, RegeneratingGivesTheCommittedBytes)
 {
     const auto output = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("wexla-artwork", "", false);
+                            .getNonexistentChildFile ("wexla-artwork-" + juce::String (getpid()), "", false);
     ASSERT_TRUE (ArtworkSet::writeAll (output, {}).wasOk());
 
     juce::Array<juce::File> written;
