@@ -71,10 +71,10 @@ namespace clickgen
         return total > 0.0 ? weighted / total : 0.0;
     }
 
-    std::vector<float> decodeClick (const std::vector<uint8_t>& archiveBytes, const ClickSpec& spec)
+    std::vector<float> decodeClick (const std::vector<uint8_t>& archiveBytes, const ClickId& click)
     {
         const QVArchive archive (archiveBytes.data(), archiveBytes.size());
-        const auto name = clickName (spec);
+        const auto name = clickName (click);
         const uint8_t* entry = nullptr;
         uint32_t size = 0;
 
@@ -106,8 +106,8 @@ namespace clickgen
                 for (int r = 0; r < numRidges; ++r)
                 {
                     ClickMeasurement m;
-                    m.spec = { s, p, r };
-                    const auto x = decodeClick (archive, m.spec);
+                    m.click = { s, p, r };
+                    const auto x = decodeClick (archive, m.click);
                     m.frames = (uint32_t) x.size();
 
                     double sum = 0.0, squares = 0.0;

@@ -17,7 +17,7 @@ namespace clickgen
 
     struct ClickMeasurement
     {
-        ClickSpec spec;
+        ClickId click;
         uint32_t frames = 0;
         double peak = 0.0;         // largest magnitude, full scale = 1
         double mean = 0.0;
@@ -32,7 +32,7 @@ namespace clickgen
     std::vector<ClickMeasurement> measureClickArchive (const std::vector<uint8_t>& archive);
 
     // Decodes one click of the archive to floats, as a voice hears it.
-    std::vector<float> decodeClick (const std::vector<uint8_t>& archive, const ClickSpec& spec);
+    std::vector<float> decodeClick (const std::vector<uint8_t>& archive, const ClickId& click);
 
     struct RoomMeasurement
     {

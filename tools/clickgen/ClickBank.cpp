@@ -45,11 +45,11 @@ namespace clickgen
         }
     }
 
-    std::string clickName (const ClickSpec& spec)
+    std::string clickName (const ClickId& click)
     {
         char name[64];
         std::snprintf (name, sizeof (name), "wexla_stick%d_pressure%d_%02d.tsq",
-                       spec.stick + 1, spec.pressure + 1, spec.ridge + 1);
+                       click.stick + 1, click.pressure + 1, click.ridge + 1);
         return name;
     }
 
@@ -64,8 +64,8 @@ namespace clickgen
             {
                 for (int r = 0; r < numRidges; ++r)
                 {
-                    const ClickSpec spec { s, p, r };
-                    auto raw = synthesizeClick (spec);
+                    const ClickId click { s, p, r };
+                    auto raw = synthesizeClick (click);
                     raw.resize (trimmedLength (raw));
 
                     // A short fade lands the last sample on zero.
@@ -82,7 +82,7 @@ namespace clickgen
                     for (auto& v : raw)
                         v *= gain;
 
-                    clicks.push_back ({ spec, clickName (spec), {} });
+                    clicks.push_back ({ click, clickName (click), {} });
                     shaped.push_back (std::move (raw));
                 }
             }

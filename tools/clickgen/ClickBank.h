@@ -13,13 +13,13 @@ namespace clickgen
 
     struct Click
     {
-        ClickSpec spec;
+        ClickId click;
         std::string name;
         std::vector<int16_t> samples;
     };
 
-    // The name the bank loader asks for: "wexla_stick1_pressure1_01.tsq" for the zero-based spec {0, 0, 0}.
-    std::string clickName (const ClickSpec& spec);
+    // The name the bank loader asks for: "wexla_stick1_pressure1_01.tsq" for the zero-based click {0, 0, 0}.
+    std::string clickName (const ClickId& click);
 
     // All 648 clicks in loader order (stick, then pressure, then ridge): synthesized, trimmed where
     // they have died away, levelled (louder with every pressure step) and quantised to 16 bits.

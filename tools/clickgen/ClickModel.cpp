@@ -96,10 +96,10 @@ namespace clickgen
                 force[(size_t) n] += peak * detSin (pi * (n - start) / lengthSamples);
         }
 
-        uint64_t seedFor (const ClickSpec& spec)
+        uint64_t seedFor (const ClickId& click)
         {
-            return 0x5eed0000ull + (uint64_t) spec.stick * 1000003ull + (uint64_t) spec.pressure * 1009ull
-                   + (uint64_t) spec.ridge;
+            return 0x5eed0000ull + (uint64_t) click.stick * 1000003ull + (uint64_t) click.pressure * 1009ull
+                   + (uint64_t) click.ridge;
         }
     }
 
@@ -108,13 +108,13 @@ namespace clickgen
         return sticks[stick].name;
     }
 
-    std::vector<double> synthesizeClick (const ClickSpec& spec)
+    std::vector<double> synthesizeClick (const ClickId& click)
     {
-        const auto& stick = sticks[spec.stick];
-        Random random (seedFor (spec));
+        const auto& stick = sticks[click.stick];
+        Random random (seedFor (click));
 
-        const double q = spec.pressure / (double) (numPressures - 1);
-        const double x = (spec.ridge + 0.5) / numRidges;
+        const double q = click.pressure / (double) (numPressures - 1);
+        const double x = (click.ridge + 0.5) / numRidges;
         const double msToSamples = sampleRate / 1000.0;
 
         // The ridges are tallest in the middle of the body and lower towards both ends.

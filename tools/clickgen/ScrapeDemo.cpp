@@ -32,10 +32,10 @@ namespace clickgen
             {
                 // Progress through the stroke in the direction of rising pressure and speed.
                 const double rise = stroke.downwards ? i / (double) (numRidges - 1) : 1.0 - i / (double) (numRidges - 1);
-                const ClickSpec spec { stroke.stick, std::min (numPressures - 1, (int) (rise * numPressures)),
-                                       stroke.downwards ? i : numRidges - 1 - i };
+                const ClickId id { stroke.stick, std::min (numPressures - 1, (int) (rise * numPressures)),
+                                    stroke.downwards ? i : numRidges - 1 - i };
 
-                const auto click = decodeClick (archive, spec);
+                const auto click = decodeClick (archive, id);
                 const auto start = (size_t) (t * sampleRate);
                 for (size_t n = 0; n < click.size() && start + n < dry.size(); ++n)
                     dry[start + n] += voiceGain * click[n] * (1.0 - (double) n / (double) click.size());

@@ -97,7 +97,7 @@ TEST_F (ContentTargets, EveryClickHasItsLengthLevelAndEnding)
 
     for (const auto& m : *clicks)
     {
-        SCOPED_TRACE (clickName (m.spec));
+        SCOPED_TRACE (clickName (m.click));
         EXPECT_GE (m.frames, 437u);
         EXPECT_LE (m.frames, 4824u);
         EXPECT_LE (toDb (m.peak), -1.0);
@@ -181,7 +181,7 @@ TEST_F (ContentTargets, NoTwoClicksAreTheSame)
 {
     std::set<std::vector<float>> distinct;
     for (const auto& m : *clicks)
-        distinct.insert (decodeClick (*archive, m.spec));
+        distinct.insert (decodeClick (*archive, m.click));
 
     EXPECT_EQ (clicks->size(), distinct.size());
 }
