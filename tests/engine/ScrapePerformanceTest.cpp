@@ -49,6 +49,18 @@ struct ScrapeFixture : ::testing::Test
         clock += numSamples;
     }
 
+    // Places the stick on the first ridge (value 1), optionally pressing a key there, and forgets
+    // the clicks so far: the start of every sweep test.
+    void placeStickAtTheBottom (bool pressKey)
+    {
+        wheel (0, 1);
+        block (256);
+        if (pressKey)
+            noteOn (0);
+        block (1);
+        clicks.starts.clear();
+    }
+
     std::vector<int> slots() const
     {
         std::vector<int> s;
@@ -80,11 +92,7 @@ TEST_F (ScrapeFixture, NoteOnPlaysOneClickAtTheRidgeUnderTheStick)
 
 TEST_F (ScrapeFixture, AWheelSweepPlaysEveryRidgeInOrderWithin2048Samples)
 {
-    wheel (0, 1);
-    block (256);
-    noteOn (0);
-    block (1);
-    clicks.starts.clear();
+    placeStickAtTheBottom (true);
 
     wheel (0, 127);
     block (2048);
@@ -113,12 +121,7 @@ TEST_P (ScrapeGate, TheWheelSoundsOnlyWhileANoteIsHeldOrHoldNoteIsOn)
 {
     const auto& c = GetParam();
     performance.setHoldNote (c.hold);
-    wheel (0, 1);
-    block (256);
-    if (c.note)
-        noteOn (0);
-    block (1);
-    clicks.starts.clear();
+    placeStickAtTheBottom (c.note);
 
     wheel (0, 127);
     block (2048);

@@ -11,5 +11,6 @@ namespace EditorSnapshot
 // Failures (no display, no editor) throw HostError.
 juce::Image capture (juce::AudioPluginInstance& instance, int settleMilliseconds);
 
+// Saves any picture as a PNG (the window, the waveform); throws HostError when it cannot.
 void writePng (const juce::Image& image, const juce::File& file);
 } // namespace EditorSnapshot

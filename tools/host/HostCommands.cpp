@@ -66,7 +66,7 @@ int render (const HostCommand& command, std::ostream& err)
     WavFileWriter::write (command.out, audio, command.sampleRate, command.bits);
 
     if (command.waveform != juce::File())
-        WaveformPicture::writePng (audio, command.sampleRate, command.waveform);
+        EditorSnapshot::writePng (WaveformPicture::draw (audio, command.sampleRate), command.waveform);
 
     if (command.stateOut != juce::File())
         PluginState::writeFile (PluginState::save (*plugin.instance), command.stateOut);

@@ -2,7 +2,6 @@
 
 #include <juce_graphics/juce_graphics.h>
 
-#include "HostError.h"
 
 namespace WaveformPicture
 {
@@ -64,15 +63,5 @@ juce::Image draw (const juce::AudioBuffer<float>& audio, double sampleRate, int 
         drawChannel (g, audio, c, lanes.removeFromTop (plot.getHeight() / channels));
 
     return image;
-}
-
-void writePng (const juce::AudioBuffer<float>& audio, double sampleRate, const juce::File& file)
-{
-    const auto image = draw (audio, sampleRate);
-    file.deleteFile();
-    juce::FileOutputStream stream (file);
-    juce::PNGImageFormat png;
-    if (! stream.openedOk() || ! png.writeImageToStream (image, stream))
-        throw HostError ("could not write " + file.getFullPathName());
 }
 } // namespace WaveformPicture

@@ -7,7 +7,4 @@
 namespace WaveformPicture
 {
 juce::Image draw (const juce::AudioBuffer<float>& audio, double sampleRate, int width = 1200, int height = 400);
-
-// Draws the picture and saves it as a PNG; throws HostError when the file cannot be written.
-void writePng (const juce::AudioBuffer<float>& audio, double sampleRate, const juce::File& file);
 } // namespace WaveformPicture
